@@ -1,0 +1,82 @@
+# Windows build: the toolkit, the User32 bindings, the program, and the tests that run under Wine.
+enable_language(RC)
+
+set(velmora_size_flags -Os -ffunction-sections -fdata-sections)
+set(velmora_link_flags -static -s -Wl,--gc-sections)
+
+add_library(velmora_windows STATIC
+  platform/bindings.cpp
+  platform/caret_profile.cpp
+  platform/os_family.cpp
+  platform/user32.cpp
+  shell/program_start.cpp
+  shell/toolkit/builder.cpp
+  shell/toolkit/control_procs.cpp
+  shell/toolkit/fatal_error.cpp
+  shell/toolkit/keyboard_navigation.cpp
+  shell/toolkit/lifecycle.cpp
+  shell/toolkit/main_window.cpp
+  shell/toolkit/message_loop.cpp
+  shell/toolkit/properties.cpp
+  shell/toolkit/text_codec.cpp
+  shell/toolkit/timer_window.cpp
+  shell/toolkit/toolkit_state.cpp
+  shell/toolkit/window_classes.cpp
+)
+target_link_libraries(velmora_windows PUBLIC velmora_core user32 gdi32 advapi32)
+# The core's handlers call back into the toolkit and the bindings through their seams.
+target_link_libraries(velmora_core INTERFACE velmora_windows)
+velmora_target_flags(velmora_windows)
+foreach(target velmora_core velmora_windows)
+  target_compile_options(${target} PRIVATE ${velmora_size_flags})
+endforeach()
+
+add_executable(velmora-keyboard WIN32 shell/win_main.cpp res/velmora.rc)
+target_link_libraries(velmora-keyboard PRIVATE velmora_windows)
+target_link_options(velmora-keyboard PRIVATE ${velmora_link_flags})
+velmora_target_flags(velmora-keyboard)
+set_target_properties(velmora-keyboard PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+# Tests run under Wine in a prefix private to this build folder, on a display the session
+# fixture provides (Xvfb when there is none).
+set(VELMORA_WINE_SESSION ${CMAKE_BINARY_DIR}/wine-session)
+set(CMAKE_CROSSCOMPILING_EMULATOR
+    ${CMAKE_SOURCE_DIR}/scripts/wine-emulator.sh ${VELMORA_WINE_SESSION})
+
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+add_test(NAME wine_session_start
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh start ${VELMORA_WINE_SESSION})
+add_test(NAME wine_session_stop
+         COMMAND ${CMAKE_SOURCE_DIR}/scripts/wine-session.sh stop ${VELMORA_WINE_SESSION})
+set_tests_properties(wine_session_start PROPERTIES FIXTURES_SETUP wine_session)
+set_tests_properties(wine_session_stop PROPERTIES FIXTURES_CLEANUP wine_session)
+
+include(GoogleTest)
+function(velmora_wine_test target)
+  target_link_libraries(${target} PRIVATE GTest::gtest)
+  target_link_options(${target} PRIVATE -static)
+  velmora_target_flags(${target})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+                       PROPERTIES FIXTURES_REQUIRED wine_session RUN_SERIAL TRUE TIMEOUT 300)
+endfunction()
+
+file(GLOB velmora_toolkit_tests CONFIGURE_DEPENDS tests/wine/*.cpp)
+if(velmora_toolkit_tests)
+  add_executable(velmora_toolkit_tests ${velmora_toolkit_tests} res/velmora.rc)
+  target_link_libraries(velmora_toolkit_tests PRIVATE velmora_windows GTest::gtest_main)
+  velmora_wine_test(velmora_toolkit_tests)
+endif()
+
+file(GLOB velmora_e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp)
+if(velmora_e2e_tests)
+  add_executable(velmora_e2e_tests ${velmora_e2e_tests})
+  target_link_libraries(velmora_e2e_tests PRIVATE user32 gdi32 advapi32 GTest::gtest_main)
+  target_compile_definitions(velmora_e2e_tests PRIVATE VELMORA_EXE_NAME="velmora-keyboard.exe")
+  add_dependencies(velmora_e2e_tests velmora-keyboard)
+  velmora_wine_test(velmora_e2e_tests)
+endif()

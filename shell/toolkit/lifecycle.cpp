@@ -1,0 +1,34 @@
+#include <windows.h>
+
+#include "platform/bindings.h"
+#include "shell/toolkit/toolkit.h"
+#include "shell/toolkit/toolkit_state.h"
+#include "shell/toolkit/window_classes.h"
+
+namespace shell {
+
+void ToolkitStartup() {
+  StoreWindowDescription(MainWindow, MainWindowDescription());
+  platform::PrepareBindings();
+}
+
+void StoreWindowDescription(WindowId window, std::span<const Record> description) {
+  Toolkit().descriptions.push_back({window, description});
+}
+
+void SetEndHook(Handler hook) { Toolkit().end_hook = hook; }
+
+int FinishProgram() {
+  ToolkitState &toolkit = Toolkit();
+  toolkit.dispatching = false;
+  toolkit.descriptions.clear();
+  toolkit.descriptions.shrink_to_fit();
+  const Handler end_hook = toolkit.end_hook;
+  toolkit.end_hook = nullptr;
+  if (end_hook != nullptr) end_hook();
+  UnregisterWindowClasses();
+  platform::ReleaseBindings();
+  return toolkit.quit_code;
+}
+
+}  // namespace shell
