@@ -1,7 +1,10 @@
 # Windows build: the toolkit, the User32 bindings, the program, and the tests that run under Wine.
 enable_language(RC)
 
-set(velmora_size_flags -Os -ffunction-sections -fdata-sections)
+# The program is small and needs neither exceptions nor run-time type information: memory comes
+# from the C heap, and a shortage ends the program through the fatal error instead of a throw.
+set(velmora_size_flags -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+    -fno-asynchronous-unwind-tables)
 set(velmora_link_flags -static -s -Wl,--gc-sections)
 
 add_library(velmora_windows STATIC
@@ -65,18 +68,5 @@ function(velmora_wine_test target)
                        PROPERTIES FIXTURES_REQUIRED wine_session RUN_SERIAL TRUE TIMEOUT 300)
 endfunction()
 
-file(GLOB velmora_toolkit_tests CONFIGURE_DEPENDS tests/wine/*.cpp)
-if(velmora_toolkit_tests)
-  add_executable(velmora_toolkit_tests ${velmora_toolkit_tests} res/velmora.rc)
-  target_link_libraries(velmora_toolkit_tests PRIVATE velmora_windows GTest::gtest_main)
-  velmora_wine_test(velmora_toolkit_tests)
-endif()
-
-file(GLOB velmora_e2e_tests CONFIGURE_DEPENDS tests/e2e/*.cpp)
-if(velmora_e2e_tests)
-  add_executable(velmora_e2e_tests ${velmora_e2e_tests})
-  target_link_libraries(velmora_e2e_tests PRIVATE user32 gdi32 advapi32 GTest::gtest_main)
-  target_compile_definitions(velmora_e2e_tests PRIVATE VELMORA_EXE_NAME="velmora-keyboard.exe")
-  add_dependencies(velmora_e2e_tests velmora-keyboard)
-  velmora_wine_test(velmora_e2e_tests)
-endif()
+include(cmake/wine_tests.cmake)
+include(cmake/e2e.cmake)

@@ -1,11 +1,8 @@
 #include "keyboard/keyboard_type.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
-#include <string_view>
 
 #include "keyboard/control_access.h"
 #include "keyboard/number_text.h"
@@ -40,16 +37,8 @@ const char *ResultText(const ResultTexts &texts, std::int32_t result) {
 
 // "功能键总数", the count in signed decimal, then "个", as one new text.
 Text FunctionKeyCountText(std::int32_t keys) {
-  constexpr std::string_view kBefore = "功能键总数";
-  constexpr std::string_view kAfter = "个";
-  constexpr std::size_t kLongestCount = 11;  // -2147483648
   const Text count = IntegerToText(keys);
-  const std::string_view digits(count.get());
-  std::array<char, kBefore.size() + kLongestCount + kAfter.size()> joined;
-  char *end = std::copy(kBefore.begin(), kBefore.end(), joined.data());
-  end = std::copy(digits.begin(), digits.end(), end);
-  end = std::copy(kAfter.begin(), kAfter.end(), end);
-  return CopyText(joined.data(), static_cast<std::size_t>(end - joined.data()));
+  return JoinTexts({"功能键总数", count.get(), "个"});
 }
 
 }  // namespace

@@ -1,18 +1,27 @@
 #include "keyboard/text.h"
 
 #include <cstring>
-#include <new>
-
-#include "shell/fatal_error.h"
 
 namespace keyboard {
 
 Text CopyText(const char *bytes, std::size_t length) {
-  Text text(new (std::nothrow) char[length + 1]);
-  if (!text) shell::ReportRuntimeError(1, "Out of memory for a text.");
+  Text text(static_cast<char *>(AllocateBytes(length + 1)));
   if (length != 0) std::memcpy(text.get(), bytes, length);
   text[length] = '\0';
   return text;
+}
+
+Text JoinTexts(std::initializer_list<std::string_view> parts) {
+  std::size_t length = 0;
+  for (const std::string_view part : parts) length += part.size();
+  Text joined(static_cast<char *>(AllocateBytes(length + 1)));
+  char *end = joined.get();
+  for (const std::string_view part : parts) {
+    if (!part.empty()) std::memcpy(end, part.data(), part.size());
+    end += part.size();
+  }
+  *end = '\0';
+  return joined;
 }
 
 }  // namespace keyboard

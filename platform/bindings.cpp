@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <iterator>
 
+#include "keyboard/text.h"
 #include "shell/fatal_error.h"
 
 namespace platform {
@@ -26,9 +26,8 @@ HMODULE FindLoaded(const char *library) {
 }
 
 [[noreturn]] void ReportBindingFailure(const char *library, const char *function) {
-  char message[256];
-  std::snprintf(message, sizeof message, "无法从 %s 取得函数 %s。", library, function);
-  shell::ReportRuntimeError(2, message);
+  shell::ReportRuntimeError(
+      2, keyboard::JoinTexts({"无法从 ", library, " 取得函数 ", function, "。"}).get());
 }
 
 }  // namespace

@@ -54,8 +54,8 @@ enum Slot {
 
 constexpr const char *kLibrary = "User32.dll";
 constexpr const char *kNames[kSlotCount] = {
-    "GetKeyState", "keybd_event",       "GetKeyboardState",  "SetKeyboardState",
-    "ShowCaret",   "HideCaret",         "SystemParametersInfoA", "GetCaretBlinkTime",
+    "GetKeyState",       "keybd_event",     "GetKeyboardState",      "SetKeyboardState",
+    "ShowCaret",         "HideCaret",       "SystemParametersInfoA", "GetCaretBlinkTime",
     "SetCaretBlinkTime", "GetKeyboardType",
 };
 
@@ -110,7 +110,9 @@ bool SystemParametersInfoA(std::uint32_t action, std::uint32_t parameter, void *
                                                                 flags) != FALSE;
 }
 
-std::uint32_t GetCaretBlinkTime() { return Bound<GetCaretBlinkTimeFn>(kGetCaretBlinkTime)(); }
+std::uint32_t GetCaretBlinkTime() {
+  return Bound<GetCaretBlinkTimeFn>(kGetCaretBlinkTime)();
+}
 
 bool SetCaretBlinkTime(std::uint32_t milliseconds) {
   return Bound<SetCaretBlinkTimeFn>(kSetCaretBlinkTime)(milliseconds) != FALSE;
@@ -120,6 +122,8 @@ std::int32_t GetKeyboardType(std::int32_t which) {
   return Bound<GetKeyboardTypeFn>(kGetKeyboardType)(which);
 }
 
-bool MessageBeep(std::uint32_t type) { return ::MessageBeep(type) != FALSE; }
+bool MessageBeep(std::uint32_t type) {
+  return ::MessageBeep(type) != FALSE;
+}
 
 }  // namespace platform

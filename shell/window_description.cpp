@@ -67,7 +67,9 @@ constexpr Record kMainWindow[] = {
 
 }  // namespace
 
-std::span<const Record> MainWindowDescription() { return kMainWindow; }
+std::span<const Record> MainWindowDescription() {
+  return kMainWindow;
+}
 
 const Record *FindRecord(std::span<const Record> description, std::uint32_t identifier) {
   for (const Record &record : description) {

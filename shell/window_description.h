@@ -39,8 +39,8 @@ struct Record {
   // Kind settings.
   const char *text;  // GBK: the title, a caption, or the initial text; null for none
   std::uint32_t text_colour, back_colour;
-  TypingFilter filter;                 // EditBox
-  std::int32_t interval_ms;            // Timer
+  TypingFilter filter;               // EditBox
+  std::int32_t interval_ms;          // Timer
   std::span<const ControlId> holds;  // GroupBox: the controls it holds, in stored order
 };
 

@@ -2,7 +2,7 @@
 // maps to a platform class and styles; everything else comes from the records.
 #include <windows.h>
 
-#include <memory>
+#include <new>
 
 #include "res/resource_ids.h"
 #include "shell/fatal_error.h"
@@ -31,8 +31,8 @@ PlatformKind PlatformKindOf(Kind kind) {
     case Kind::Button:
       return {L"BUTTON", kChild | BS_PUSHBUTTON | BS_CENTER | BS_VCENTER | BS_MULTILINE, 0};
     case Kind::CheckBox:
-      return {L"BUTTON",
-              kChild | BS_AUTOCHECKBOX | BS_MULTILINE | BS_FLAT | BS_LEFT | BS_VCENTER, 0};
+      return {L"BUTTON", kChild | BS_AUTOCHECKBOX | BS_MULTILINE | BS_FLAT | BS_LEFT | BS_VCENTER,
+              0};
     case Kind::Timer:
       return {kTimerWindowClass, WS_CHILD, 0};
     case Kind::Window:
@@ -50,8 +50,8 @@ HWND CreateMainWindow(const Record &record) {
   // Centred on the primary screen; the stored place is not used.
   const int left = (GetSystemMetrics(SM_CXSCREEN) - record.width) / 2;
   const int top = (GetSystemMetrics(SM_CYSCREEN) - record.height) / 2;
-  const std::wstring title = GbkToWide(record.text);
-  HWND window = CreateWindowExW(platform.extended_style, platform.window_class, title.c_str(),
+  const WideText title = GbkToWide(record.text);
+  HWND window = CreateWindowExW(platform.extended_style, platform.window_class, title.get(),
                                 platform.style, left, top, record.width, record.height, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   if (window == nullptr) FailToBuild(record);
@@ -69,9 +69,9 @@ HWND CreateControl(const Record &record, HWND window) {
   DWORD style = platform.style;
   if (record.tab_stop) style |= WS_TABSTOP;
   if (!record.enabled) style |= WS_DISABLED;
-  const std::wstring text = GbkToWide(record.text);
+  const WideText text = GbkToWide(record.text);
   HWND control = CreateWindowExW(
-      platform.extended_style, platform.window_class, text.c_str(), style, record.left, record.top,
+      platform.extended_style, platform.window_class, text.get(), style, record.left, record.top,
       record.width, record.height, window, reinterpret_cast<HMENU>(UINT_PTR{record.identifier}),
       GetModuleHandleW(nullptr),
       reinterpret_cast<void *>(static_cast<UINT_PTR>(record.interval_ms)));
@@ -85,9 +85,9 @@ HWND CreateControl(const Record &record, HWND window) {
 }
 
 void SetIcon(LoadedWindow &loaded) {
-  loaded.icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                              MAKEINTRESOURCEW(IDI_VELMORA), IMAGE_ICON, 128, 128,
-                                              LR_DEFAULTCOLOR));
+  loaded.icon =
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_VELMORA),
+                                    IMAGE_ICON, 128, 128, LR_DEFAULTCOLOR));
   const HWND window = loaded.windows.front();
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(loaded.icon));
   SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(loaded.icon));
@@ -113,19 +113,29 @@ void StackInOrder(const LoadedWindow &loaded, std::span<const ControlId> sibling
 
 void PlaceControls(const LoadedWindow &loaded) {
   const std::span<const Record> description = loaded.description;
-  std::vector<ControlId> top_level;
+  keyboard::HeapArray<ControlId> top_level(description.size());
+  std::size_t top_level_count = 0;
   for (std::size_t i = 1; i < description.size(); ++i) {
     const Record &record = description[i];
     if (record.parent == kNoParent) {
-      top_level.push_back(record.identifier);
+      top_level[top_level_count++] = record.identifier;
     } else {
       SetParent(loaded.windows[i], WindowOfControl(loaded, record.parent));
     }
   }
-  StackInOrder(loaded, top_level);
+  StackInOrder(loaded, {top_level.data(), top_level_count});
   for (const Record &record : description) {
     if (record.kind == Kind::GroupBox) StackInOrder(loaded, record.holds);
   }
+}
+
+// The window's state lives on the C heap like every other allocation of the program.
+LoadedWindow *NewLoadedWindow(WindowId id, std::span<const Record> description) {
+  auto *loaded = new (keyboard::AllocateBytes(sizeof(LoadedWindow))) LoadedWindow();
+  loaded->id = id;
+  loaded->description = description;
+  loaded->windows = keyboard::HeapArray<HWND>(description.size());
+  return loaded;
 }
 
 }  // namespace
@@ -134,23 +144,19 @@ void LoadStartWindow(WindowId window_id) {
   ToolkitState &toolkit = Toolkit();
   toolkit.dispatching = false;
   const StoredDescription *stored = nullptr;
-  for (const StoredDescription &description : toolkit.descriptions) {
-    if (description.id == window_id) stored = &description;
+  for (std::size_t i = 0; i < toolkit.description_count; ++i) {
+    if (toolkit.descriptions[i].id == window_id) stored = &toolkit.descriptions[i];
   }
   if (stored == nullptr || stored->records.empty()) ReportRuntimeError(6, "找不到窗口的描述。");
   if (!RegisterWindowClasses()) ReportRuntimeError(7, "窗口类无法注册。");
 
   const std::span<const Record> description = stored->records;
-  auto loaded = std::make_unique<LoadedWindow>();
-  loaded->id = window_id;
-  loaded->description = description;
-  loaded->windows.assign(description.size(), nullptr);
+  LoadedWindow &built = *NewLoadedWindow(window_id, description);
   const HWND window = CreateMainWindow(description.front());
-  loaded->windows.front() = window;
+  built.windows.front() = window;
   // The window owns its state from here on and frees it when it is destroyed.
-  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(loaded.get()));
-  toolkit.loaded = loaded.release();
-  LoadedWindow &built = *toolkit.loaded;
+  SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&built));
+  toolkit.loaded = &built;
   SetIcon(built);
   SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
                FALSE);

@@ -19,9 +19,9 @@ void PutInFront(HWND control, WNDPROC proc) {
 // A group box holds controls as their parent, so nothing else paints the inside of its frame:
 // it fills it with the brush its window gives it.
 void EraseGroupBox(HWND group_box, HDC dc, const LoadedWindow &loaded) {
-  const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
-      loaded.windows.front(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-      reinterpret_cast<LPARAM>(group_box)));
+  const auto brush = reinterpret_cast<HBRUSH>(
+      SendMessageW(loaded.windows.front(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                   reinterpret_cast<LPARAM>(group_box)));
   RECT client;
   GetClientRect(group_box, &client);
   FillRect(dc, &client, brush != nullptr ? brush : GetSysColorBrush(COLOR_BTNFACE));
@@ -60,8 +60,12 @@ LRESULT CALLBACK IntegerEditProc(HWND edit_box, UINT message, WPARAM wparam, LPA
 
 }  // namespace
 
-void ForwardNotificationsToWindow(HWND group_box) { PutInFront(group_box, GroupBoxProc); }
+void ForwardNotificationsToWindow(HWND group_box) {
+  PutInFront(group_box, GroupBoxProc);
+}
 
-void FilterTypedIntegers(HWND edit_box) { PutInFront(edit_box, IntegerEditProc); }
+void FilterTypedIntegers(HWND edit_box) {
+  PutInFront(edit_box, IntegerEditProc);
+}
 
 }  // namespace shell

@@ -2,9 +2,8 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <string>
-
+#include "keyboard/number_text.h"
+#include "keyboard/text.h"
 #include "platform/bindings.h"
 #include "shell/toolkit/text_codec.h"
 #include "shell/toolkit/toolkit_state.h"
@@ -19,11 +18,10 @@ void ReportRuntimeError(std::int32_t code, const char *message) {
   reporting = true;
   toolkit.dispatching = false;
 
-  char heading[64];
-  std::snprintf(heading, sizeof heading, "程序遇到致命错误（代码 %d），即将退出。\n\n",
-                static_cast<int>(code));
-  const std::wstring text = GbkToWide(heading) + GbkToWide(message);
-  MessageBoxW(nullptr, text.c_str(), GbkToWide("Velmora键盘设置 - 运行时错误").c_str(),
+  const keyboard::Text code_text = keyboard::IntegerToText(code);
+  const keyboard::Text text = keyboard::JoinTexts(
+      {"程序遇到致命错误（代码 ", code_text.get(), "），即将退出。\n\n", message});
+  MessageBoxW(nullptr, GbkToWide(text.get()).get(), GbkToWide("Velmora键盘设置 - 运行时错误").get(),
               MB_OK | MB_ICONERROR);
 
   toolkit.end_hook = nullptr;

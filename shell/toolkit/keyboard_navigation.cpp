@@ -7,7 +7,9 @@
 namespace shell {
 namespace {
 
-bool IsDown(int virtual_key) { return (GetKeyState(virtual_key) & 0x8000) != 0; }
+bool IsDown(int virtual_key) {
+  return (GetKeyState(virtual_key) & 0x8000) != 0;
+}
 
 // Visible within the window: the control and every parent up to the window itself are marked
 // visible, whether or not the window is shown yet.
@@ -18,11 +20,15 @@ bool IsVisibleInWindow(HWND control, HWND window) {
   return true;
 }
 
-std::vector<std::size_t> CurrentTabOrder(const LoadedWindow &loaded) {
-  return TabOrder(loaded.description, [&](std::size_t position) {
-    const HWND control = loaded.windows[position];
-    return IsVisibleInWindow(control, loaded.windows.front()) && IsWindowEnabled(control);
-  });
+// The Tab order at this moment; `order` has room for one position per record.
+std::size_t CurrentTabOrder(const LoadedWindow &loaded, std::span<std::size_t> order) {
+  return TabOrder(
+      loaded.description,
+      [&](std::size_t position) {
+        const HWND control = loaded.windows[position];
+        return IsVisibleInWindow(control, loaded.windows.front()) && IsWindowEnabled(control);
+      },
+      order);
 }
 
 void FocusControl(const LoadedWindow &loaded, std::size_t position) {
@@ -33,16 +39,18 @@ void FocusControl(const LoadedWindow &loaded, std::size_t position) {
 }
 
 void MoveFocus(const LoadedWindow &loaded, bool backwards) {
-  const std::vector<std::size_t> order = CurrentTabOrder(loaded);
-  if (order.empty()) return;
+  const keyboard::HeapArray<std::size_t> order(loaded.description.size());
+  const std::size_t count = CurrentTabOrder(loaded, {order.data(), order.size()});
+  if (count == 0) return;
   const std::size_t focused = PositionOf(loaded, GetFocus());
-  const auto current = std::find(order.begin(), order.end(), focused);
+  std::size_t *const end = order.begin() + count;
+  std::size_t *const current = std::find(order.begin(), end, focused);
   std::size_t index;
-  if (current == order.end()) {
-    index = backwards ? order.size() - 1 : 0;
+  if (current == end) {
+    index = backwards ? count - 1 : 0;
   } else {
-    const std::size_t at = static_cast<std::size_t>(current - order.begin());
-    index = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
+    const auto at = static_cast<std::size_t>(current - order.begin());
+    index = backwards ? (at + count - 1) % count : (at + 1) % count;
   }
   FocusControl(loaded, order[index]);
 }
@@ -79,12 +87,15 @@ void RememberFocus(LoadedWindow &loaded) {
 
 void RestoreFocus(LoadedWindow &loaded) {
   const HWND remembered = loaded.remembered_focus;
-  if (remembered != nullptr && IsWindow(remembered) && IsChild(loaded.windows.front(), remembered)) {
+  if (remembered != nullptr && IsWindow(remembered) &&
+      IsChild(loaded.windows.front(), remembered)) {
     SetFocus(remembered);
     return;
   }
-  const std::vector<std::size_t> order = CurrentTabOrder(loaded);
-  if (!order.empty()) SetFocus(loaded.windows[order.front()]);
+  const keyboard::HeapArray<std::size_t> order(loaded.description.size());
+  if (CurrentTabOrder(loaded, {order.data(), order.size()}) > 0) {
+    SetFocus(loaded.windows[order.front()]);
+  }
 }
 
 }  // namespace shell

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/bindings.h"
+#include "shell/fatal_error.h"
 #include "shell/toolkit/toolkit.h"
 #include "shell/toolkit/toolkit_state.h"
 #include "shell/toolkit/window_classes.h"
@@ -13,16 +14,21 @@ void ToolkitStartup() {
 }
 
 void StoreWindowDescription(WindowId window, std::span<const Record> description) {
-  Toolkit().descriptions.push_back({window, description});
+  ToolkitState &toolkit = Toolkit();
+  if (toolkit.description_count == toolkit.descriptions.size()) {
+    ReportRuntimeError(12, "窗口描述太多。");
+  }
+  toolkit.descriptions[toolkit.description_count++] = {window, description};
 }
 
-void SetEndHook(Handler hook) { Toolkit().end_hook = hook; }
+void SetEndHook(Handler hook) {
+  Toolkit().end_hook = hook;
+}
 
 int FinishProgram() {
   ToolkitState &toolkit = Toolkit();
   toolkit.dispatching = false;
-  toolkit.descriptions.clear();
-  toolkit.descriptions.shrink_to_fit();
+  toolkit.description_count = 0;
   const Handler end_hook = toolkit.end_hook;
   toolkit.end_hook = nullptr;
   if (end_hook != nullptr) end_hook();

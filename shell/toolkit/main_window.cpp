@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "shell/toolkit/keyboard_navigation.h"
 #include "shell/toolkit/toolkit_state.h"
 #include "shell/toolkit/window_classes.h"
@@ -42,7 +44,8 @@ void OnFinalDestroy(HWND window) {
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   if (Toolkit().loaded == loaded) Toolkit().loaded = nullptr;
   ReleaseWindowResources(*loaded);
-  delete loaded;
+  loaded->~LoadedWindow();
+  std::free(loaded);
 }
 
 }  // namespace

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "shell/fatal_error.h"
 #include "shell/toolkit/text_codec.h"
 #include "shell/toolkit/toolkit_state.h"
@@ -23,7 +21,9 @@ HWND ControlWindow(WindowId window, ControlId control, std::int32_t element) {
   ReportRuntimeError(10, "属性所指的控件没有窗口。");
 }
 
-[[noreturn]] void ReportUnknownProperty() { ReportRuntimeError(11, "控件没有这一属性。"); }
+[[noreturn]] void ReportUnknownProperty() {
+  ReportRuntimeError(11, "控件没有这一属性。");
+}
 
 }  // namespace
 
@@ -33,7 +33,7 @@ PropertyValue GetControlProperty(WindowId window, ControlId control, std::int32_
   PropertyValue value;
   if (property == kTextProperty) {
     const int length = GetWindowTextLengthW(control_window);
-    std::vector<wchar_t> text(static_cast<std::size_t>(length) + 1);
+    const keyboard::HeapArray<wchar_t> text(static_cast<std::size_t>(length) + 1);
     const int copied = GetWindowTextW(control_window, text.data(), length + 1);
     value.text = WideToGbk(text.data(), copied);
   } else if (property == kCheckedProperty) {
@@ -48,7 +48,7 @@ void SetControlProperty(WindowId window, ControlId control, std::int32_t propert
                         std::int32_t element, const PropertyInput &value) {
   const HWND control_window = ControlWindow(window, control, element);
   if (property == kTextProperty) {
-    SetWindowTextW(control_window, GbkToWide(value.text).c_str());
+    SetWindowTextW(control_window, GbkToWide(value.text).get());
   } else if (property == kCheckedProperty) {
     SendMessageW(control_window, BM_SETCHECK, value.integer != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
   } else {

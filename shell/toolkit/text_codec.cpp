@@ -1,7 +1,5 @@
 #include "shell/toolkit/text_codec.h"
 
-#include <new>
-
 #include "shell/fatal_error.h"
 
 namespace shell {
@@ -9,13 +7,13 @@ namespace {
 constexpr UINT kGbk = 936;
 }
 
-std::wstring GbkToWide(const char *gbk) {
-  if (gbk == nullptr || *gbk == '\0') return {};
+WideText GbkToWide(const char *gbk) {
+  if (gbk == nullptr) gbk = "";
   const int length = MultiByteToWideChar(kGbk, 0, gbk, -1, nullptr, 0);
-  if (length <= 0) ReportRuntimeError(3, "GBK 文本无法转换。");
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(kGbk, 0, gbk, -1, wide.data(), length);
-  wide.pop_back();  // the terminating NUL the conversion wrote
+  if (length <= 0) ReportRuntimeError(3, "文本无法从 GBK 转换。");
+  WideText wide(static_cast<wchar_t *>(
+      keyboard::AllocateBytes(static_cast<std::size_t>(length) * sizeof(wchar_t))));
+  MultiByteToWideChar(kGbk, 0, gbk, -1, wide.get(), length);
   return wide;
 }
 
@@ -23,8 +21,8 @@ keyboard::Text WideToGbk(const wchar_t *wide, int length) {
   if (length <= 0) return nullptr;
   const int size = WideCharToMultiByte(kGbk, 0, wide, length, nullptr, 0, nullptr, nullptr);
   if (size <= 0) ReportRuntimeError(3, "文本无法转换为 GBK。");
-  keyboard::Text gbk(new (std::nothrow) char[static_cast<std::size_t>(size) + 1]);
-  if (!gbk) ReportRuntimeError(1, "Out of memory for a text.");
+  keyboard::Text gbk(
+      static_cast<char *>(keyboard::AllocateBytes(static_cast<std::size_t>(size) + 1)));
   WideCharToMultiByte(kGbk, 0, wide, length, gbk.get(), size, nullptr, nullptr);
   gbk[size] = '\0';
   return gbk;

@@ -4,14 +4,17 @@
 
 #include <windows.h>
 
-#include <string>
+#include <memory>
 
+#include "keyboard/allocation.h"
 #include "keyboard/text.h"
 
 namespace shell {
 
-// Null counts as the empty text.
-std::wstring GbkToWide(const char *gbk);
+using WideText = std::unique_ptr<wchar_t[], keyboard::FreeMemory>;
+
+// Never null; null counts as the empty text.
+WideText GbkToWide(const char *gbk);
 
 // Null for an empty text, as an empty box yields.
 keyboard::Text WideToGbk(const wchar_t *wide, int length);

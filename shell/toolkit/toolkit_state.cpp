@@ -32,17 +32,20 @@ COLORREF ColourOf(std::uint32_t colour) {
 
 HBRUSH BrushFor(LoadedWindow &loaded, std::uint32_t colour) {
   if (colour == kButtonFace) return GetSysColorBrush(COLOR_BTNFACE);
-  for (const SolidBrush &made : loaded.brushes) {
-    if (made.colour == colour) return made.brush;
+  const auto wanted = static_cast<COLORREF>(colour);
+  for (std::size_t i = 0; i < loaded.brush_count; ++i) {
+    if (loaded.brushes[i].colour == wanted) return loaded.brushes[i].brush;
   }
-  const HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(colour));
-  if (brush != nullptr) loaded.brushes.push_back({static_cast<COLORREF>(colour), brush});
+  // A window has only a few colours; past the room kept, the system's brush serves.
+  if (loaded.brush_count == loaded.brushes.size()) return GetSysColorBrush(COLOR_WINDOW);
+  const HBRUSH brush = CreateSolidBrush(wanted);
+  if (brush != nullptr) loaded.brushes[loaded.brush_count++] = {wanted, brush};
   return brush;
 }
 
 void ReleaseWindowResources(LoadedWindow &loaded) {
-  for (const SolidBrush &made : loaded.brushes) DeleteObject(made.brush);
-  loaded.brushes.clear();
+  for (std::size_t i = 0; i < loaded.brush_count; ++i) DeleteObject(loaded.brushes[i].brush);
+  loaded.brush_count = 0;
   if (loaded.icon != nullptr) DestroyIcon(loaded.icon);
   loaded.icon = nullptr;
 }

@@ -5,10 +5,11 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstddef>
 #include <span>
-#include <vector>
 
+#include "keyboard/allocation.h"
 #include "shell/window_description.h"
 
 namespace shell {
@@ -21,10 +22,11 @@ struct SolidBrush {
 struct LoadedWindow {
   WindowId id = 0;
   std::span<const Record> description;
-  std::vector<HWND> windows;  // one per record, the window itself first
+  keyboard::HeapArray<HWND> windows;  // one per record, the window itself first
   HWND remembered_focus = nullptr;
   HICON icon = nullptr;
-  std::vector<SolidBrush> brushes;  // made on first use, freed with the window
+  std::array<SolidBrush, 4> brushes{};  // made on first use, freed with the window
+  std::size_t brush_count = 0;
 };
 
 // The brush that paints a record colour: the system's own for the button face, otherwise one
@@ -40,7 +42,8 @@ struct StoredDescription {
 };
 
 struct ToolkitState {
-  std::vector<StoredDescription> descriptions;
+  std::array<StoredDescription, 4> descriptions{};
+  std::size_t description_count = 0;
   LoadedWindow *loaded = nullptr;
   bool dispatching = false;
   bool loop_begun = false;
