@@ -34,6 +34,10 @@ foreach(target velmora_core velmora_windows)
   target_compile_options(${target} PRIVATE ${velmora_size_flags})
 endforeach()
 
+# windres does not report the files the script names, so the rebuild is asked for here.
+set_source_files_properties(res/velmora.rc PROPERTIES OBJECT_DEPENDS
+  "${CMAKE_SOURCE_DIR}/res/velmora.ico;${CMAKE_SOURCE_DIR}/res/velmora.manifest;${CMAKE_SOURCE_DIR}/res/resource_ids.h")
+
 add_executable(velmora-keyboard WIN32 shell/win_main.cpp res/velmora.rc)
 target_link_libraries(velmora-keyboard PRIVATE velmora_windows)
 target_link_options(velmora-keyboard PRIVATE ${velmora_link_flags})
