@@ -6,7 +6,7 @@ namespace keyboard {
 
 void *AllocateBytes(std::size_t size) {
   void *memory = std::malloc(size != 0 ? size : 1);
-  if (memory == nullptr) shell::ReportRuntimeError(1, "内存不足。");
+  if (memory == nullptr) shell::ReportRuntimeError(shell::kOutOfMemory, "内存不足。");
   return memory;
 }
 

@@ -27,8 +27,6 @@ constexpr const LockKey &kCapsLock = kLockKeys[0];
 constexpr const LockKey &kNumLock = kLockKeys[1];
 constexpr const LockKey &kScrollLock = kLockKeys[2];
 
-constexpr std::int32_t kIndexOutOfRange = 2;
-
 using KeyStateTable = std::array<std::uint8_t, 256>;
 
 void OnLockBoxClicked(const LockKey &key) {
@@ -66,7 +64,7 @@ void OnScrollLockBoxClicked() {
 void SetLockKeyState(std::int16_t key_code, bool on) {
   KeyStateTable table{};
   if (key_code < 0 || static_cast<std::size_t>(key_code) >= table.size()) {
-    shell::ReportRuntimeError(kIndexOutOfRange, "Key code outside the keyboard-state table.");
+    shell::ReportRuntimeError(shell::kIndexOutOfRange, "键码超出键盘状态表。");
   }
   platform::GetKeyboardState(table.data());
   std::uint8_t &entry = table[static_cast<std::size_t>(key_code)];

@@ -27,7 +27,7 @@ HMODULE FindLoaded(const char *library) {
 
 [[noreturn]] void ReportBindingFailure(const char *library, const char *function) {
   shell::ReportRuntimeError(
-      2, keyboard::JoinTexts({"无法从 ", library, " 取得函数 ", function, "。"}).get());
+      shell::kBindingFailed, keyboard::JoinTexts({"无法从 ", library, " 取得函数 ", function, "。"}).get());
 }
 
 }  // namespace

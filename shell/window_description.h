@@ -50,4 +50,9 @@ std::span<const Record> MainWindowDescription();
 // The record of `identifier` in the description, or null.
 const Record *FindRecord(std::span<const Record> description, std::uint32_t identifier);
 
+// The stored position of a record of the description.
+inline std::size_t PositionOf(std::span<const Record> description, const Record &record) {
+  return static_cast<std::size_t>(&record - description.data());
+}
+
 }  // namespace shell

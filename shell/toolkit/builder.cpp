@@ -42,7 +42,8 @@ PlatformKind PlatformKindOf(Kind kind) {
 }
 
 [[noreturn]] void FailToBuild(const Record &record) {
-  ReportRuntimeError(5, record.name[0] != '\0' ? record.name : "窗口无法创建。");
+  ReportRuntimeError(kWindowNotCreated,
+                     keyboard::JoinTexts({"无法创建窗口或控件“", record.name, "”。"}).get());
 }
 
 HWND CreateMainWindow(const Record &record) {
@@ -94,10 +95,8 @@ void SetIcon(LoadedWindow &loaded) {
 }
 
 HWND WindowOfControl(const LoadedWindow &loaded, ControlId identifier) {
-  for (std::size_t i = 0; i < loaded.description.size(); ++i) {
-    if (loaded.description[i].identifier == identifier) return loaded.windows[i];
-  }
-  return nullptr;
+  const Record *record = FindRecord(loaded.description, identifier);
+  return record != nullptr ? loaded.windows[PositionOf(loaded.description, *record)] : nullptr;
 }
 
 // Each sibling goes just below the one before it, so the stored order is the stacking order
@@ -147,8 +146,9 @@ void LoadStartWindow(WindowId window_id) {
   for (std::size_t i = 0; i < toolkit.description_count; ++i) {
     if (toolkit.descriptions[i].id == window_id) stored = &toolkit.descriptions[i];
   }
-  if (stored == nullptr || stored->records.empty()) ReportRuntimeError(6, "找不到窗口的描述。");
-  if (!RegisterWindowClasses()) ReportRuntimeError(7, "窗口类无法注册。");
+  if (stored == nullptr || stored->records.empty())
+    ReportRuntimeError(kDescriptionMissing, "找不到窗口的描述。");
+  if (!RegisterWindowClasses()) ReportRuntimeError(kWindowNotCreated, "窗口类无法注册。");
 
   const std::span<const Record> description = stored->records;
   LoadedWindow &built = *NewLoadedWindow(window_id, description);

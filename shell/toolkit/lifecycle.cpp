@@ -16,7 +16,7 @@ void ToolkitStartup() {
 void StoreWindowDescription(WindowId window, std::span<const Record> description) {
   ToolkitState &toolkit = Toolkit();
   if (toolkit.description_count == toolkit.descriptions.size()) {
-    ReportRuntimeError(12, "窗口描述太多。");
+    ReportRuntimeError(kTooManyDescriptions, "窗口描述太多。");
   }
   toolkit.descriptions[toolkit.description_count++] = {window, description};
 }

@@ -15,7 +15,7 @@ void RunMessageLoop() {
   for (;;) {
     const BOOL result = GetMessageW(&message, nullptr, 0, 0);
     if (result == 0) break;
-    if (result == -1) ReportRuntimeError(4, "消息队列无法读取。");
+    if (result == -1) ReportRuntimeError(kMessageQueueFailed, "消息队列无法读取。");
     if (PreTranslateKey(message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);

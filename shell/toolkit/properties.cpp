@@ -11,18 +11,18 @@ namespace {
 
 HWND ControlWindow(WindowId window, ControlId control, std::int32_t element) {
   const LoadedWindow *loaded = FindLoadedWindow(window);
-  if (loaded == nullptr) ReportRuntimeError(8, "属性所指的窗口没有载入。");
-  if (element != kNoElement) ReportRuntimeError(9, "属性的成员索引无效。");
-  for (std::size_t i = 1; i < loaded->description.size(); ++i) {
-    if (loaded->description[i].identifier == control && IsWindow(loaded->windows[i])) {
-      return loaded->windows[i];
-    }
+  if (loaded == nullptr) ReportRuntimeError(kWindowNotLoaded, "属性所指的窗口没有载入。");
+  if (element != kNoElement) ReportRuntimeError(kBadPropertyAccess, "属性的成员索引无效。");
+  const Record *record = FindRecord(loaded->description, control);
+  if (record != nullptr && record->kind != Kind::Window) {
+    const HWND control_window = loaded->windows[PositionOf(loaded->description, *record)];
+    if (IsWindow(control_window)) return control_window;
   }
-  ReportRuntimeError(10, "属性所指的控件没有窗口。");
+  ReportRuntimeError(kControlWithoutWindow, "属性所指的控件没有窗口。");
 }
 
 [[noreturn]] void ReportUnknownProperty() {
-  ReportRuntimeError(11, "控件没有这一属性。");
+  ReportRuntimeError(kBadPropertyAccess, "控件没有这一属性。");
 }
 
 }  // namespace

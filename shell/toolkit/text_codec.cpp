@@ -10,7 +10,7 @@ constexpr UINT kGbk = 936;
 WideText GbkToWide(const char *gbk) {
   if (gbk == nullptr) gbk = "";
   const int length = MultiByteToWideChar(kGbk, 0, gbk, -1, nullptr, 0);
-  if (length <= 0) ReportRuntimeError(3, "文本无法从 GBK 转换。");
+  if (length <= 0) ReportRuntimeError(kTextNotConvertible, "文本无法从 GBK 转换。");
   WideText wide(static_cast<wchar_t *>(
       keyboard::AllocateBytes(static_cast<std::size_t>(length) * sizeof(wchar_t))));
   MultiByteToWideChar(kGbk, 0, gbk, -1, wide.get(), length);
@@ -20,7 +20,7 @@ WideText GbkToWide(const char *gbk) {
 keyboard::Text WideToGbk(const wchar_t *wide, int length) {
   if (length <= 0) return nullptr;
   const int size = WideCharToMultiByte(kGbk, 0, wide, length, nullptr, 0, nullptr, nullptr);
-  if (size <= 0) ReportRuntimeError(3, "文本无法转换为 GBK。");
+  if (size <= 0) ReportRuntimeError(kTextNotConvertible, "文本无法转换为 GBK。");
   keyboard::Text gbk(
       static_cast<char *>(keyboard::AllocateBytes(static_cast<std::size_t>(size) + 1)));
   WideCharToMultiByte(kGbk, 0, wide, length, gbk.get(), size, nullptr, nullptr);
