@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libgtest-dev           # native core and its unit tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64  # the Windows program
-  wine wine64 xvfb xauth                            # running it here
+  wine wine64 fonts-wine xvfb xauth                 # running it here
   fonts-wqy-microhei imagemagick                    # Chinese glyphs, screenshots
   clang libclang-rt-14-dev clang-tidy clang-format cppcheck  # fuzzing, sanitizers, analysis
 )

@@ -60,6 +60,11 @@ ENV
     # With no window manager Wine waits for every managed window to be withdrawn; unmanaged
     # windows close at once. A virtual desktop, when asked for, draws caption and frame itself.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Wine draws the caption buttons with Marlett, which it finds only in the prefix.
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [[ -f /usr/share/wine/fonts/marlett.ttf && ! -f "$fonts/marlett.ttf" ]]; then
+      mkdir -p "$fonts" && cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+    fi
     # Chinese glyphs come from a CJK font linked behind the default fonts, as on a Chinese system.
     for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2" "Microsoft Sans Serif"; do
       wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \

@@ -4,20 +4,18 @@
 
 #include <windows.h>
 
-#include <chrono>
-
 namespace e2e {
 
-// Long enough for a cold start of the program under Wine on a busy machine.
-inline constexpr std::chrono::milliseconds kGenerousWait{30000};
+// Milliseconds; long enough for a cold start of the program under Wine on a busy machine.
+inline constexpr DWORD kGenerousWaitMs = 30000;
 
 // True as soon as condition() holds; false if it still does not hold at the deadline.
 template <typename Condition>
-bool WaitUntil(Condition condition, std::chrono::milliseconds deadline = kGenerousWait) {
-  const auto end = std::chrono::steady_clock::now() + deadline;
+bool WaitUntil(Condition condition, DWORD deadline_ms = kGenerousWaitMs) {
+  const ULONGLONG end = GetTickCount64() + deadline_ms;
   for (;;) {
     if (condition()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
+    if (GetTickCount64() >= end) return false;
     Sleep(20);
   }
 }

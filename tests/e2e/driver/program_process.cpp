@@ -43,10 +43,12 @@ ProgramProcess::~ProgramProcess() {
   CloseHandle(process_);
 }
 
-bool ProgramProcess::IsRunning() const { return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT; }
+bool ProgramProcess::IsRunning() const {
+  return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
 
-std::optional<DWORD> ProgramProcess::WaitForExit(std::chrono::milliseconds deadline) const {
-  if (WaitForSingleObject(process_, static_cast<DWORD>(deadline.count())) != WAIT_OBJECT_0) {
+std::optional<DWORD> ProgramProcess::WaitForExit(DWORD deadline_ms) const {
+  if (WaitForSingleObject(process_, deadline_ms) != WAIT_OBJECT_0) {
     return std::nullopt;
   }
   DWORD code = 0;

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <filesystem>
 #include <optional>
 
@@ -23,7 +22,7 @@ class ProgramProcess {
   DWORD Id() const { return id_; }
   bool IsRunning() const;
   // The exit code once the process has ended; nothing if it still runs at the deadline.
-  std::optional<DWORD> WaitForExit(std::chrono::milliseconds deadline) const;
+  std::optional<DWORD> WaitForExit(DWORD deadline_ms) const;
 
  private:
   HANDLE process_ = nullptr;

@@ -1,6 +1,8 @@
 #include "tests/e2e/driver/program_window.h"
 
+#include <iterator>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "shell/control_ids.h"
@@ -15,8 +17,8 @@ namespace {
 // A message to the program's thread; a program that no longer answers is a failure, not a hang.
 LRESULT Send(HWND to, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
   DWORD_PTR result = 0;
-  if (SendMessageTimeoutW(to, message, wparam, lparam, SMTO_NORMAL,
-                          static_cast<UINT>(kGenerousWait.count()), &result) == 0) {
+  if (SendMessageTimeoutW(to, message, wparam, lparam, SMTO_NORMAL, kGenerousWaitMs, &result) ==
+      0) {
     throw std::runtime_error("the program did not answer message " + std::to_string(message));
   }
   return static_cast<LRESULT>(result);
@@ -45,7 +47,9 @@ BOOL CALLBACK MatchControl(HWND child, LPARAM search_address) {
   return FALSE;
 }
 
-DWORD ThreadOf(HWND window) { return GetWindowThreadProcessId(window, nullptr); }
+DWORD ThreadOf(HWND window) {
+  return GetWindowThreadProcessId(window, nullptr);
+}
 
 INPUT KeyInput(WORD key, DWORD flags) {
   INPUT input{};
@@ -102,7 +106,13 @@ bool ProgramWindow::IsChecked(std::uint32_t id) const {
   return Send(Control(id), BM_GETCHECK) == BST_CHECKED;
 }
 
-void ProgramWindow::Click(std::uint32_t id) const { Send(Control(id), BM_CLICK); }
+void ProgramWindow::SetCheck(std::uint32_t id, bool checked) const {
+  Send(Control(id), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void ProgramWindow::Click(std::uint32_t id) const {
+  Send(Control(id), BM_CLICK);
+}
 
 void ProgramWindow::Paste(std::uint32_t id, std::wstring_view text) const {
   const HWND box = Control(id);

@@ -27,6 +27,9 @@ class ProgramWindow {
   std::size_t TextLength(std::uint32_t id) const;
   bool IsChecked(std::uint32_t id) const;
 
+  // Writes a check box's state as the program itself does, without a click.
+  void SetCheck(std::uint32_t id, bool checked) const;
+
   // Returns once the control has handled the click, its clicked handler included.
   void Click(std::uint32_t id) const;
   // Replaces the whole text of an edit box with the text, through the clipboard.
