@@ -158,8 +158,6 @@ void LoadStartWindow(WindowId window_id) {
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&built));
   toolkit.loaded = &built;
   SetIcon(built);
-  SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
-               FALSE);
 
   for (std::size_t i = description.size() - 1; i > 0; --i) {
     built.windows[i] = CreateControl(description[i], window);
