@@ -90,3 +90,4 @@ endfunction()
 
 include(cmake/wine_tests.cmake)
 include(cmake/e2e.cmake)
+include(cmake/bench.cmake)

@@ -2,6 +2,7 @@
 // shortage ends the program through the toolkit's fatal run-time error instead.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <memory>
@@ -24,8 +25,11 @@ class HeapArray {
  public:
   HeapArray() = default;
   explicit HeapArray(std::size_t size)
-      : values_(static_cast<T *>(AllocateBytes(size * sizeof(T)))), size_(size) {
-    for (std::size_t i = 0; i < size; ++i) values_[i] = T{};
+      // T may itself be a pointer type (a window handle): the size is that of one element.
+      : values_(static_cast<T *>(
+            AllocateBytes(size * sizeof(T)))),  // NOLINT(bugprone-sizeof-expression)
+        size_(size) {
+    std::fill(begin(), end(), T{});
   }
 
   std::size_t size() const { return size_; }

@@ -71,7 +71,7 @@ constexpr std::int64_t kSmallestMagnitude = -323;
 // most the kept digits, plus one, minus the smallest magnitude; 10^n has below 3.33n bits.
 constexpr int kLimbBits = 32;
 constexpr int kLimbCount = 128;
-static_assert(kLimbCount * kLimbBits >=
+static_assert(std::int64_t{kLimbCount} * kLimbBits >=
               (kMostKeptDigits + 1 - kSmallestMagnitude) * 333 / 100 + 1 + 63 + kLimbBits);
 
 constexpr std::uint32_t kPowersOfTen[] = {1,      10,      100,      1000,      10000,

@@ -1,6 +1,7 @@
 #include "keyboard/text.h"
 
 #include <cstring>
+#include <numeric>
 
 namespace keyboard {
 
@@ -12,8 +13,9 @@ Text CopyText(const char *bytes, std::size_t length) {
 }
 
 Text JoinTexts(std::initializer_list<std::string_view> parts) {
-  std::size_t length = 0;
-  for (const std::string_view part : parts) length += part.size();
+  const std::size_t length =
+      std::accumulate(parts.begin(), parts.end(), std::size_t{0},
+                      [](std::size_t sum, std::string_view part) { return sum + part.size(); });
   Text joined(static_cast<char *>(AllocateBytes(length + 1)));
   char *end = joined.get();
   for (const std::string_view part : parts) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <iterator>
 #include <type_traits>
 
 #include "platform/bindings.h"
@@ -71,7 +73,7 @@ Function Bound(Slot slot) {
 }  // namespace
 
 void PrepareBindings() {
-  for (void *&function : bound) function = nullptr;
+  std::fill(std::begin(bound), std::end(bound), nullptr);
 }
 
 void ReleaseBindings() {

@@ -1,5 +1,7 @@
 #include "shell/window_description.h"
 
+#include <algorithm>
+
 #include "keyboard/caret.h"
 #include "keyboard/key_repeat.h"
 #include "keyboard/keyboard_type.h"
@@ -72,10 +74,10 @@ std::span<const Record> MainWindowDescription() {
 }
 
 const Record *FindRecord(std::span<const Record> description, std::uint32_t identifier) {
-  for (const Record &record : description) {
-    if (record.identifier == identifier) return &record;
-  }
-  return nullptr;
+  const auto found =
+      std::find_if(description.begin(), description.end(),
+                   [&](const Record &record) { return record.identifier == identifier; });
+  return found != description.end() ? &*found : nullptr;
 }
 
 }  // namespace shell
