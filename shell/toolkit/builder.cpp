@@ -171,10 +171,8 @@ void LoadStartWindow(WindowId window_id) {
 
   toolkit.dispatching = true;
   RaiseEvent(description.front(), Event::Created);
-  if (IsWindow(window)) {
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
-  }
+  // The first paint comes from the message loop, right after whatever is already queued.
+  if (IsWindow(window)) ShowWindow(window, SW_SHOW);
 }
 
 }  // namespace shell

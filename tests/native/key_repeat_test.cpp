@@ -137,4 +137,29 @@ TEST_F(KeyRepeatTest, EveryClickAppliesAgainAndBeepsAgain) {
   }
 }
 
+// A mebibyte pasted into the box: read whole, converted without a limit of its own, applied as
+// the rules decide and left in the box.
+TEST_F(KeyRepeatTest, MebibyteOfTextIsAppliedAndKept) {
+  const struct {
+    const char *name;
+    std::string text;
+    std::uint32_t value;
+  } cases[] = {
+      {"digits", std::string(1 << 20, '9'), 0},  // infinity, which truncates to 0
+      {"zeros then 7", std::string((1 << 20) - 1, '0') + "7", 7},
+      {"7 then letters", "7" + std::string((1 << 20) - 1, 'x'), 7},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    ResetFakes();
+    toolkit.texts[shell::编辑框3] = c.text;
+
+    keyboard::OnSetDelayClicked();
+
+    EXPECT_EQ(calls, (std::vector<Call>{TextRead(shell::编辑框3), ApplyCall(kSettings[0], c.value),
+                                        kOkBeep}));
+    EXPECT_EQ(toolkit.texts[shell::编辑框3], c.text);
+  }
+}
+
 }  // namespace
