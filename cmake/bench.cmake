@@ -12,7 +12,7 @@ target_include_directories(velmora_bench PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_definitions(velmora_bench PRIVATE
   VELMORA_EXE_NAME=L"$<TARGET_FILE_NAME:velmora-keyboard>"
   VELMORA_BASELINE_NAME=L"$<TARGET_FILE_NAME:velmora_baseline>")
-target_link_libraries(velmora_bench PRIVATE user32 gdi32 advapi32 psapi)
+target_link_libraries(velmora_bench PRIVATE velmora_e2e_driver user32 gdi32 advapi32 psapi)
 if(NOT MSVC)
   target_link_options(velmora_bench PRIVATE -static)
 endif()

@@ -1,6 +1,6 @@
-# End-to-end tests: a driver that launches the real program under Wine and uses it from another
-# process, as a user would; the tests built on it; and a small tool that drives a running program
-# for scripts.
+# A driver that launches the real program and uses it from another process, as a user would (the
+# toolkit tests and the benchmark use it too); the end-to-end tests built on it; and a small tool
+# that drives a running program for scripts.
 file(GLOB velmora_e2e_driver CONFIGURE_DEPENDS tests/e2e/driver/*.cpp)
 add_library(velmora_e2e_driver STATIC ${velmora_e2e_driver})
 target_include_directories(velmora_e2e_driver PUBLIC ${CMAKE_SOURCE_DIR})

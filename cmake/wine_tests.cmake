@@ -2,6 +2,6 @@
 file(GLOB velmora_toolkit_tests CONFIGURE_DEPENDS tests/wine/*.cpp)
 if(velmora_toolkit_tests)
   add_executable(velmora_toolkit_tests ${velmora_toolkit_tests} res/velmora.rc)
-  target_link_libraries(velmora_toolkit_tests PRIVATE velmora_windows GTest::gtest_main)
+  target_link_libraries(velmora_toolkit_tests PRIVATE velmora_windows velmora_e2e_driver GTest::gtest_main)
   velmora_wine_test(velmora_toolkit_tests)
 endif()

@@ -32,6 +32,7 @@ constexpr ResultTexts kFunctionKeyTexts{
 // Null for a result outside 1 to 7.
 const char *ResultText(const ResultTexts &texts, std::int32_t result) {
   if (result < 1 || static_cast<std::size_t>(result) > texts.size()) return nullptr;
+  // cppcheck-suppress CastIntegerToAddressAtReturn ; it reads the array's pointers as integers
   return texts[static_cast<std::size_t>(result) - 1];
 }
 

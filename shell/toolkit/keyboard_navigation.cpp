@@ -13,6 +13,7 @@ bool IsDown(int virtual_key) {
 
 // Visible within the window: the control and every parent up to the window itself are marked
 // visible, whether or not the window is shown yet.
+// cppcheck-suppress constParameter ; a window handle is opaque, it points at nothing to keep const
 bool IsVisibleInWindow(HWND control, HWND window) {
   for (HWND at = control; at != nullptr && at != window; at = GetParent(at)) {
     if ((GetWindowLongPtrW(at, GWL_STYLE) & WS_VISIBLE) == 0) return false;

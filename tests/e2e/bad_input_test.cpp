@@ -17,7 +17,7 @@ class E2eBadInput : public ProgramSession {
 // More than twice the 30000 characters to which an edit box is limited unless its program lifts
 // the limit. Wine's edit control takes time that grows with the square of the text (seconds for
 // 64 KiB, many minutes for 1 MiB), so this is as long as a test can afford there.
-constexpr std::size_t kLongTextLength = 64 * 1024;
+constexpr std::size_t kLongTextLength = std::size_t{64} * 1024;
 
 // A number far too large for any floating-point value, which the program applies as 0.
 std::wstring LongRunOfDigits() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <vector>
 
@@ -128,7 +129,7 @@ TEST_F(LockKeysTest, SetLockKeyStateChangesOnlyBitZeroOfItsOwnEntry) {
 }
 
 TEST_F(LockKeysTest, SetLockKeyStateOutsideTheTableIsFatal) {
-  for (const std::int16_t code : {-32768, -1, 256, 32767}) {
+  for (const std::int16_t code : std::initializer_list<std::int16_t>{-32768, -1, 256, 32767}) {
     SCOPED_TRACE(testing::Message() << "code " << code);
     ResetFakes();
 

@@ -7,9 +7,11 @@
 
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "platform/bindings.h"
 #include "shell/toolkit/toolkit.h"
+#include "tests/e2e/driver/process_windows.h"
 
 namespace wine_tests {
 namespace {
@@ -63,28 +65,15 @@ std::wstring ChildEnvironment(const std::wstring &added) {
   return block + added + L'\0';
 }
 
-struct ErrorBoxes {
-  DWORD process;
-  int count;
-  HWND last;
-};
-
-BOOL CALLBACK CountErrorBox(HWND window, LPARAM boxes_address) {
-  auto &boxes = *reinterpret_cast<ErrorBoxes *>(boxes_address);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
+bool IsMessageBox(HWND window) {
   wchar_t window_class[16] = {};
   GetClassNameW(window, window_class, 16);
-  if (process == boxes.process && std::wcscmp(window_class, L"#32770") == 0) {
-    ++boxes.count;
-    boxes.last = window;
-  }
-  return TRUE;
+  return std::wcscmp(window_class, L"#32770") == 0;
 }
 
-ErrorBoxes ErrorBoxesOf(DWORD process) {
-  ErrorBoxes boxes{process, 0, nullptr};
-  EnumWindows(&CountErrorBox, reinterpret_cast<LPARAM>(&boxes));
+std::vector<HWND> ErrorBoxesOf(DWORD process) {
+  std::vector<HWND> boxes = e2e::TopLevelWindowsOf(process);
+  std::erase_if(boxes, [](HWND window) { return !IsMessageBox(window); });
   return boxes;
 }
 
@@ -122,14 +111,13 @@ TEST(ToolkitFatalError, UnbindableFunctionShowsOneBoxAndEndsWithMinusOne) {
                                &child));
     CloseHandle(child.hThread);
 
-    ErrorBoxes boxes{};
+    std::vector<HWND> boxes;
     const DWORD start = GetTickCount();
-    while ((boxes = ErrorBoxesOf(child.dwProcessId)).count == 0 &&
-           GetTickCount() - start < kLimitMs &&
+    while ((boxes = ErrorBoxesOf(child.dwProcessId)).empty() && GetTickCount() - start < kLimitMs &&
            WaitForSingleObject(child.hProcess, 50) == WAIT_TIMEOUT) {
     }
-    EXPECT_EQ(boxes.count, 1);
-    if (boxes.last != nullptr) PostMessageW(boxes.last, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(boxes.size(), 1u);
+    if (!boxes.empty()) PostMessageW(boxes.back(), WM_COMMAND, IDOK, 0);
 
     const bool ended = WaitForSingleObject(child.hProcess, kLimitMs) == WAIT_OBJECT_0;
     if (!ended) TerminateProcess(child.hProcess, 0);

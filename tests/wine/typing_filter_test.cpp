@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "shell/control_ids.h"
 #include "shell/properties.h"
+#include "tests/e2e/driver/clipboard_text.h"
 #include "tests/wine/recording_window.h"
 
 namespace wine_tests {
@@ -53,16 +53,7 @@ TEST_F(ToolkitTyping, WrittenTextGoesInUnchanged) {
 // Ctrl+V arrives as the control character 0x16, which passes the filter; what it pastes is not
 // typed and goes in unchanged.
 TEST_F(ToolkitTyping, PastedTextGoesInUnchanged) {
-  constexpr wchar_t kClip[] = L"abc";
-  ASSERT_TRUE(OpenClipboard(Window()));
-  EmptyClipboard();
-  const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, sizeof kClip);
-  ASSERT_NE(memory, nullptr);
-  std::memcpy(GlobalLock(memory), kClip, sizeof kClip);
-  GlobalUnlock(memory);
-  if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
-  CloseClipboard();
-
+  [[maybe_unused]] const e2e::ClipboardText copied(L"abc");
   SetControlProperty(Id(), 编辑框3, kTextProperty, kNoElement, {.text = nullptr});
   TypeCharacters(Control(编辑框3), L"\x16");
   EXPECT_EQ(ShownText(Id(), 编辑框3), "abc");

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -42,10 +44,8 @@ constexpr DWORD kControlWindowStyles = WS_POPUP | WS_CHILD | WS_VISIBLE | WS_DIS
                                        WS_SYSMENU | WS_THICKFRAME | WS_TABSTOP;
 
 const Realisation *RealisationOf(Kind kind) {
-  for (const Realisation &realisation : kRealisations) {
-    if (realisation.kind == kind) return &realisation;
-  }
-  return nullptr;
+  const Realisation *found = std::ranges::find(kRealisations, kind, &Realisation::kind);
+  return found == std::end(kRealisations) ? nullptr : found;
 }
 
 std::wstring ClassOf(HWND window) {
@@ -103,9 +103,8 @@ TEST_F(ToolkitLayout, WindowIsCentredFixedFrameWithTitleAndIcon) {
   EXPECT_EQ(GetMenu(window), nullptr);
 
   const auto big = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-  const auto small = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
   ASSERT_NE(big, nullptr);
-  EXPECT_EQ(small, big);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0)), big);
   ICONINFO icon{};
   ASSERT_TRUE(GetIconInfo(big, &icon));
   BITMAP image{};

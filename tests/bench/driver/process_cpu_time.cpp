@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "owned_handle.h"
+#include "tests/e2e/driver/owned_handle.h"
 #include "under_wine.h"
 
 namespace bench {
@@ -22,7 +22,7 @@ std::string ReadWholeFile(const std::wstring &path) {
   const HANDLE opened = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                     nullptr, OPEN_EXISTING, 0, nullptr);
   if (opened == INVALID_HANDLE_VALUE) return {};
-  const OwnedHandle file(opened);
+  const e2e::OwnedHandle file(opened);
   std::string content;
   char block[4096];
   DWORD read = 0;

@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-#include "owned_handle.h"
 #include "process_figures.h"
 #include "shell/control_ids.h"
+#include "tests/e2e/driver/program_process.h"
 
 namespace bench {
 
@@ -21,14 +21,10 @@ class RunningProgram {
   // Starts the program and returns once its window is visible and the text holder, asked from
   // this process, has answered with a text. Throws when that does not happen in time.
   explicit RunningProgram(const Subject &subject);
-  // Ends a program that is still running: only a failed run leaves one.
-  ~RunningProgram() { EndIfRunning(); }
-  RunningProgram(const RunningProgram &) = delete;
-  RunningProgram &operator=(const RunningProgram &) = delete;
 
   double StartupMilliseconds() const { return startup_ms_; }
   HWND Window() const { return window_; }
-  HANDLE Process() const { return process_.get(); }
+  HANDLE Process() const { return process_.Handle(); }
 
   // Waits until the program has nothing left to do.
   void Settle() const;
@@ -40,10 +36,11 @@ class RunningProgram {
 
  private:
   void WaitUntilReady(const Subject &subject);
-  void EndIfRunning();
 
-  OwnedHandle process_;
-  DWORD process_id_ = 0;
+  // Start-up counts from before the process is started, so this comes first.
+  LONGLONG started_at_;
+  // Ends a program that is still running: only a failed run leaves one.
+  e2e::ProgramProcess process_;
   HWND window_ = nullptr;
   double startup_ms_ = 0;
 };

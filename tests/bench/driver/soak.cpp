@@ -11,6 +11,8 @@
 #include "process_cpu_time.h"
 #include "remote_window.h"
 #include "subjects.h"
+#include "tests/e2e/driver/key_repeat_settings.h"
+#include "tests/e2e/driver/window_messages.h"
 
 namespace bench {
 namespace {
@@ -36,15 +38,15 @@ struct Controls {
 };
 
 Controls FindControls(HWND window) {
-  return {FindControl(window, shell::按钮1), FindControl(window, shell::编辑框2),
-          FindControl(window, shell::编辑框3), FindControl(window, shell::延时设置),
-          FindControl(window, shell::选择框1)};
+  return {e2e::FindControl(window, shell::按钮1), e2e::FindControl(window, shell::编辑框2),
+          e2e::FindControl(window, shell::编辑框3), e2e::FindControl(window, shell::延时设置),
+          e2e::FindControl(window, shell::选择框1)};
 }
 
 void Use(const Controls &controls, const SoakCounts &counts) {
   for (int i = 0; i < counts.keyboard_type_clicks; ++i) Click(controls.keyboard_type_button);
   for (int i = 0; i < counts.pasted_delays; ++i) {
-    PasteText(controls.delay_box, PastedDelay(i));
+    e2e::PasteText(controls.delay_box, PastedDelay(i));
     Click(controls.delay_button);
   }
   for (int i = 0; i < counts.caps_lock_clicks; ++i) Click(controls.caps_lock_box);
@@ -52,10 +54,10 @@ void Use(const Controls &controls, const SoakCounts &counts) {
 
 // A soak whose clicks and pastes went nowhere would prove nothing.
 void CheckThatUseArrives(const Controls &controls) {
-  if (ReadText(controls.function_keys_box).empty()) {
+  if (e2e::ReadText(controls.function_keys_box).empty()) {
     throw std::runtime_error("the keyboard type button did not fill in the function keys");
   }
-  if (ReadText(controls.delay_box) != PastedDelay(kWarmUp.pasted_delays - 1)) {
+  if (e2e::ReadText(controls.delay_box) != PastedDelay(kWarmUp.pasted_delays - 1)) {
     throw std::runtime_error("the delay box does not keep the pasted text");
   }
   const bool checked = IsChecked(controls.caps_lock_box);
@@ -68,13 +70,7 @@ void CheckThatUseArrives(const Controls &controls) {
 // Where the system keeps the applied delay for the next session. Read from the registry: Wine
 // caches system parameters in each process, so this process would not see another one's change.
 std::wstring StoredDelayText() {
-  wchar_t delay[32];
-  DWORD bytes = sizeof delay;
-  if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Keyboard", L"KeyboardDelay", RRF_RT_REG_SZ,
-                   nullptr, delay, &bytes) != ERROR_SUCCESS) {
-    return {};
-  }
-  return delay;
+  return e2e::ReadProfileText(e2e::kStoredKeyboardDelay).value_or(L"");
 }
 
 }  // namespace
@@ -84,7 +80,7 @@ bool RunSoak(const SoakCounts &counts) {
   const HWND window = program.Window();
   const Controls controls = FindControls(window);
   const ProcessCpuTime cpu_time(program.Process(), kProgram.file_name);
-  const std::wstring original_delay = ReadText(controls.delay_box);
+  const std::wstring original_delay = e2e::ReadText(controls.delay_box);
   const bool caps_lock_before = IsChecked(controls.caps_lock_box);
 
   Use(controls, kWarmUp);
@@ -93,7 +89,7 @@ bool RunSoak(const SoakCounts &counts) {
   const ProcessFigures before = program.Figures();
   Use(controls, counts);
   // The program itself puts the delay back, as a user would.
-  PasteText(controls.delay_box, original_delay);
+  e2e::PasteText(controls.delay_box, original_delay);
   Click(controls.delay_button);
 
   const double idle_cpu_after_use_ms = cpu_time.MillisecondsWhileSleeping(counts.idle_seconds);

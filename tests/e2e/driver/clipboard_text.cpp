@@ -45,7 +45,7 @@ ClipboardText::ClipboardText(std::wstring_view text) : owner_(CreateOwner(), &De
   CloseClipboard();
   if (!placed) throw std::runtime_error("the clipboard refused the text");
   // The system owns the memory now.
-  memory.release();
+  static_cast<void>(memory.release());
 }
 
 }  // namespace e2e

@@ -5,7 +5,7 @@
 
 namespace e2e {
 
-std::filesystem::path ProgramPath() {
+std::filesystem::path PathNextToThisProgram(const std::filesystem::path &file_name) {
   std::wstring own(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, own.data(), static_cast<DWORD>(own.size()));
@@ -16,7 +16,11 @@ std::filesystem::path ProgramPath() {
     }
     own.resize(own.size() * 2);
   }
-  return std::filesystem::path(own).parent_path() / VELMORA_EXE_NAME;
+  return std::filesystem::path(own).parent_path() / file_name;
+}
+
+std::filesystem::path ProgramPath() {
+  return PathNextToThisProgram(VELMORA_EXE_NAME);
 }
 
 ProgramProcess::ProgramProcess(const std::filesystem::path &executable) {
@@ -31,29 +35,34 @@ ProgramProcess::ProgramProcess(const std::filesystem::path &executable) {
                              std::to_string(GetLastError()));
   }
   CloseHandle(started.hThread);
-  process_ = started.hProcess;
+  process_.reset(started.hProcess);
   id_ = started.dwProcessId;
 }
 
 ProgramProcess::~ProgramProcess() {
   if (IsRunning()) {
-    TerminateProcess(process_, 1);
-    WaitForSingleObject(process_, INFINITE);
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), INFINITE);
   }
-  CloseHandle(process_);
 }
 
 bool ProgramProcess::IsRunning() const {
-  return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+  return WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool ProgramProcess::EndsWithin(DWORD deadline_ms) const {
+  return WaitForSingleObject(process_.get(), deadline_ms) == WAIT_OBJECT_0;
+}
+
+DWORD ProgramProcess::ExitCode() const {
+  DWORD code = 0;
+  GetExitCodeProcess(process_.get(), &code);
+  return code;
 }
 
 std::optional<DWORD> ProgramProcess::WaitForExit(DWORD deadline_ms) const {
-  if (WaitForSingleObject(process_, deadline_ms) != WAIT_OBJECT_0) {
-    return std::nullopt;
-  }
-  DWORD code = 0;
-  GetExitCodeProcess(process_, &code);
-  return code;
+  if (!EndsWithin(deadline_ms)) return std::nullopt;
+  return ExitCode();
 }
 
 }  // namespace e2e

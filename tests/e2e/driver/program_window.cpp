@@ -1,5 +1,6 @@
 #include "tests/e2e/driver/program_window.h"
 
+#include <algorithm>
 #include <iterator>
 #include <stdexcept>
 #include <string>
@@ -7,22 +8,12 @@
 
 #include "shell/control_ids.h"
 #include "shell/toolkit/window_classes.h"
-#include "tests/e2e/driver/clipboard_text.h"
 #include "tests/e2e/driver/gbk.h"
 #include "tests/e2e/driver/polling.h"
+#include "tests/e2e/driver/window_messages.h"
 
 namespace e2e {
 namespace {
-
-// A message to the program's thread; a program that no longer answers is a failure, not a hang.
-LRESULT Send(HWND to, UINT message, WPARAM wparam = 0, LPARAM lparam = 0) {
-  DWORD_PTR result = 0;
-  if (SendMessageTimeoutW(to, message, wparam, lparam, SMTO_NORMAL, kGenerousWaitMs, &result) ==
-      0) {
-    throw std::runtime_error("the program did not answer message " + std::to_string(message));
-  }
-  return static_cast<LRESULT>(result);
-}
 
 HWND FindProgramWindow(DWORD process_id) {
   const std::wstring title = WidenGbk("Velmora键盘设置");
@@ -33,18 +24,6 @@ HWND FindProgramWindow(DWORD process_id) {
     GetWindowThreadProcessId(found, &owner);
     if (process_id == 0 || owner == process_id) return found;
   }
-}
-
-struct ControlSearch {
-  std::uint32_t id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchControl(HWND child, LPARAM search_address) {
-  auto &search = *reinterpret_cast<ControlSearch *>(search_address);
-  if (static_cast<std::uint32_t>(GetWindowLongPtrW(child, GWLP_ID)) != search.id) return TRUE;
-  search.found = child;
-  return FALSE;
 }
 
 DWORD ThreadOf(HWND window) {
@@ -81,12 +60,7 @@ RECT ProgramWindow::Frame() const {
 }
 
 HWND ProgramWindow::Control(std::uint32_t id) const {
-  ControlSearch search{id, nullptr};
-  EnumChildWindows(window_, &MatchControl, reinterpret_cast<LPARAM>(&search));
-  if (search.found == nullptr) {
-    throw std::runtime_error("no control with identifier " + std::to_string(id));
-  }
-  return search.found;
+  return FindControl(window_, id);
 }
 
 std::size_t ProgramWindow::TextLength(std::uint32_t id) const {
@@ -94,12 +68,7 @@ std::size_t ProgramWindow::TextLength(std::uint32_t id) const {
 }
 
 std::wstring ProgramWindow::Text(std::uint32_t id) const {
-  const HWND control = Control(id);
-  std::wstring text(static_cast<std::size_t>(Send(control, WM_GETTEXTLENGTH)) + 1, L'\0');
-  const LRESULT copied =
-      Send(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(copied));
-  return text;
+  return ReadText(Control(id));
 }
 
 bool ProgramWindow::IsChecked(std::uint32_t id) const {
@@ -115,10 +84,7 @@ void ProgramWindow::Click(std::uint32_t id) const {
 }
 
 void ProgramWindow::Paste(std::uint32_t id, std::wstring_view text) const {
-  const HWND box = Control(id);
-  const ClipboardText copied(text);
-  Send(box, EM_SETSEL, 0, -1);
-  Send(box, WM_PASTE);
+  PasteText(Control(id), text);
 }
 
 void ProgramWindow::PressEscape() const {
@@ -142,10 +108,10 @@ void ProgramWindow::PressChord(std::initializer_list<WORD> keys) const {
     throw std::runtime_error("the window cannot be made foreground");
   }
   std::vector<INPUT> inputs;
-  for (const WORD key : keys) inputs.push_back(KeyInput(key, 0));
-  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
-    inputs.push_back(KeyInput(*key, KEYEVENTF_KEYUP));
-  }
+  std::transform(std::begin(keys), std::end(keys), std::back_inserter(inputs),
+                 [](WORD key) { return KeyInput(key, 0); });
+  std::transform(std::rbegin(keys), std::rend(keys), std::back_inserter(inputs),
+                 [](WORD key) { return KeyInput(key, KEYEVENTF_KEYUP); });
   const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
   if (sent != inputs.size()) throw std::runtime_error("the keys were not sent");
 }

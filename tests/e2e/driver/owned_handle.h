@@ -5,11 +5,11 @@
 
 #include <memory>
 
-namespace bench {
+namespace e2e {
 
 struct HandleCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 
-}  // namespace bench
+}  // namespace e2e
