@@ -11,11 +11,6 @@ LoadedWindow *StateOf(HWND window) {
   return reinterpret_cast<LoadedWindow *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-const Record *RecordOf(const LoadedWindow &loaded, HWND control) {
-  const std::size_t position = PositionOf(loaded, control);
-  return position < loaded.description.size() ? &loaded.description[position] : nullptr;
-}
-
 void OnCommand(const LoadedWindow &loaded, WPARAM wparam, LPARAM lparam) {
   if (HIWORD(wparam) != BN_CLICKED || lparam == 0) return;
   const Record *record = RecordOf(loaded, reinterpret_cast<HWND>(lparam));

@@ -18,10 +18,7 @@ LRESULT CALLBACK TimerWindowProc(HWND window, UINT message, WPARAM wparam, LPARA
     }
     case WM_TIMER:
       if (LoadedWindow *loaded = LoadedWindowOf(window)) {
-        const std::size_t position = PositionOf(*loaded, window);
-        if (position < loaded->description.size()) {
-          RaiseEvent(loaded->description[position], Event::Periodic);
-        }
+        if (const Record *record = RecordOf(*loaded, window)) RaiseEvent(*record, Event::Periodic);
       }
       return 0;
     case WM_DESTROY:

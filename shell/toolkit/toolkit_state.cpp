@@ -26,6 +26,11 @@ std::size_t PositionOf(const LoadedWindow &loaded, HWND window) {
   return static_cast<std::size_t>(found - loaded.windows.begin());
 }
 
+const Record *RecordOf(const LoadedWindow &loaded, HWND window) {
+  const std::size_t position = PositionOf(loaded, window);
+  return position < loaded.description.size() ? &loaded.description[position] : nullptr;
+}
+
 COLORREF ColourOf(std::uint32_t colour) {
   return colour == kButtonFace ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(colour);
 }

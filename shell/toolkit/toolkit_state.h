@@ -59,6 +59,8 @@ LoadedWindow *FindLoadedWindow(WindowId id);
 LoadedWindow *LoadedWindowOf(HWND window);
 // The position in the description of the record realised as `window`, or the description's size.
 std::size_t PositionOf(const LoadedWindow &loaded, HWND window);
+// The record realised as `window`, or null.
+const Record *RecordOf(const LoadedWindow &loaded, HWND window);
 
 // Calls the handler bound to `event` of the record, unless dispatch is held.
 void RaiseEvent(const Record &record, Event event);
